@@ -1,0 +1,16 @@
+#include "app/RecordRegistration.h"
+
+#include "app/CIniFile.h"
+#include "support/SpecialFolders.h"
+
+namespace velmoor {
+
+bool RecordRegistration()
+{
+    const std::string folder = GetUserDataFolder();
+    if (folder.empty())
+        return false;
+    return CIniFile::WriteString(folder + "data.dat", "account", "reg", "1");
+}
+
+}  // namespace velmoor
