@@ -74,6 +74,11 @@ struct ReplyCase {
     std::string expected;
 };
 
+void PrintTo(const ReplyCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 class CHttpClientReplies : public ::testing::TestWithParam<ReplyCase> {};
 
 TEST_P(CHttpClientReplies, HandBackTheDecodedBody)

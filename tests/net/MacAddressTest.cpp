@@ -28,6 +28,11 @@ struct ChoiceCase {
     std::string expected;
 };
 
+void PrintTo(const ChoiceCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 class MacAddressChoice : public ::testing::TestWithParam<ChoiceCase> {};
 
 TEST_P(MacAddressChoice, PicksTheExpectedAdapter)

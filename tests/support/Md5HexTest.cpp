@@ -12,6 +12,11 @@ struct DigestCase {
     std::string digest;
 };
 
+void PrintTo(const DigestCase& c, std::ostream* os)
+{
+    *os << '"' << c.text.substr(0, 20) << (c.text.size() > 20 ? "...\"" : "\"");
+}
+
 class Md5HexVectors : public ::testing::TestWithParam<DigestCase> {};
 
 TEST_P(Md5HexVectors, GivesTheKnownDigest)
