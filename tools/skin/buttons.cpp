@@ -25,6 +25,13 @@ Look look_of(int frame) {
   return frame == 0 ? Look::normal : frame == 1 ? Look::hover : Look::pressed;
 }
 
+// Light captions brighten on hover; dark ones stay dark so they keep their contrast.
+Rgba hover_text(const ButtonTheme& t, Look look) {
+  if (look != Look::hover) return look == Look::pressed ? darker(t.text, 0.1) : t.text;
+  double luma = 0.3 * t.text.r + 0.59 * t.text.g + 0.11 * t.text.b;
+  return luma > 0.5 ? lighter(t.text, 0.5) : darker(t.text, 0.2);
+}
+
 static Rgba body_color(const ButtonTheme& t, Look look) {
   switch (look) {
     case Look::hover: return mix(t.base, t.glow_body, 0.55);
@@ -74,8 +81,7 @@ void caption_button(cairo_t* cr, int w, int h, Look look, const std::string& cap
   button_body(cr, s.inset, s.inset, w - 2 * s.inset, h - 2 * s.inset, s.radius, look, t);
   TextStyle style;
   style.px = s.text_px;
-  style.color = look == Look::hover ? lighter(t.text, 0.5) : t.text;
-  if (look == Look::pressed) style.color = darker(t.text, 0.1);
+  style.color = hover_text(t, look);
   style.shadow = t.text_shadow;
   double shift = look == Look::pressed ? 1 : 0;
   centered_text(cr, caption, w / 2.0 + shift, h / 2.0 + shift - 0.5, style);

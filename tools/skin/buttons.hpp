@@ -42,5 +42,6 @@ Surface caption_strip(int w, int h, int frames, const std::string& caption,
                       const ButtonTheme& theme, const ButtonShape& shape);
 
 Look look_of(int frame);
+Rgba hover_text(const ButtonTheme& theme, Look look);
 
 }  // namespace velmoor

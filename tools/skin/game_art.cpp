@@ -65,7 +65,7 @@ Surface cleaning_button() {
     button_body(cr, 1, 1, w - 2, h - 2, 5, look, t);
     TextStyle s;
     s.px = 12;
-    s.color = look == Look::hover ? lighter(t.text, 0.5) : t.text;
+    s.color = hover_text(t, look);
     s.shadow = t.text_shadow;
     centered_text(cr, "正在清理", 48, h / 2.0 - 0.5, s);
   });
@@ -109,7 +109,11 @@ Surface window_control(int kind) {
   return sprite_strip(25, 25, 3, Layout2D::side_by_side, [=](cairo_t* cr, int i, int w, int h) {
     Look look = look_of(i);
     ButtonTheme t = themes::night();
-    if (kind == 0 && look != Look::normal) t.base = rgb(0xB8332A);
+    if (kind == 0) {
+      t.base = rgb(0xB8332A);
+      t.glow_body = rgb(0xE0503C);
+      t.glow = rgb(0xFFB080, 0.4);
+    }
     if (look == Look::normal) {
       rounded_rect(cr, 1.5, 1.5, w - 3, h - 3, 4);
       stroke_with(cr, rgb(0xE3BC5E, 0.45), 1);

@@ -199,7 +199,7 @@ void night_scene(cairo_t* cr) {
         rgb(0x1A1A48));
   mist(cr, kArtY + 270, 70, 0.18);
   castle(cr);
-  ridge(cr, {40, 55, 50, 38, 36, 30, 28, 48, 70, 60}, kArtY + 360, rgb(0x141638), rgb(0x05061A));
+  ridge(cr, {40, 55, 52, 44, 42, 40, 38, 48, 70, 60}, kArtY + 360, rgb(0x141638), rgb(0x05061A));
   mist(cr, kArtY + 350, 60, 0.12);
   ridge(cr, {10, 20, 40, 30, 12, 8, 16, 28, 20, 26}, kArtY + 420, rgb(0x06081C), rgb(0x020310));
   cairo_reset_clip(cr);

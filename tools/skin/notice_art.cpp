@@ -69,11 +69,14 @@ Surface toast_panel() {
   return single(280, 102, [](cairo_t* cr, int w, int h) {
     rounded_rect(cr, 0.5, 0.5, w - 1, h - 1, 8);
     set_color(cr, rgb(0xFFFFFF));
-    cairo_fill_preserve(cr);
-    cairo_save(cr);
-    cairo_clip_preserve(cr);
-    sky_band(cr, 0, 0, w, 26);
-    cairo_restore(cr);
+    cairo_fill(cr);
+    {
+      SavedState keep(cr);
+      rounded_rect(cr, 0.5, 0.5, w - 1, h - 1, 8);
+      cairo_clip(cr);
+      sky_band(cr, 0, 0, w, 26);
+    }
+    rounded_rect(cr, 0.5, 0.5, w - 1, h - 1, 8);
     stroke_with(cr, kEdge, 1);
     draw_shield_emblem(cr, 8, 3, 17, 20);
   });
