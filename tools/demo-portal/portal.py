@@ -110,7 +110,7 @@ h1, h2, h3 { font-weight: normal; color: var(--gold-hi); margin: 0; letter-spaci
 }
 .btn {
   display: inline-block; cursor: pointer; border: 1px solid var(--gold); border-radius: 4px;
-  padding: 6px 14px; color: #2a1a00; font: inherit; font-weight: bold; letter-spacing: 1px;
+  padding: 6px 14px; color: #2a1a00; font: inherit; font-weight: bold; letter-spacing: 1px; white-space: nowrap;
   background: linear-gradient(180deg, var(--gold-hi), var(--gold) 55%, #a47b26);
   box-shadow: 0 2px 0 #5b4210, 0 0 10px rgba(217,180,90,.35);
 }
@@ -132,6 +132,7 @@ label { display: block; color: var(--dim); font-size: 12px; margin: 6px 0 2px; }
   position: fixed; left: 50%; bottom: 18px; transform: translateX(-50%); opacity: 0;
   transition: opacity .3s; pointer-events: none; padding: 6px 14px; border-radius: 4px;
   background: rgba(5,10,28,.92); border: 1px solid var(--gold); color: var(--gold-hi); font-size: 12px;
+  white-space: nowrap;
 }
 .toast.show { opacity: 1; }
 hr.gold { border: 0; height: 1px; background: linear-gradient(90deg, transparent, var(--gold), transparent); margin: 8px 0; }
@@ -255,6 +256,7 @@ ACCESS_CONTENT = """
       <a class="btn small ghost" id="gameLink" href="#">直接进入最新服</a>
       <button class="btn small ghost" id="pay">充值</button>
       <button class="btn small ghost" id="service">联系客服</button>
+      <a class="btn small ghost" href="/" target="_blank">官网</a>
     </div>
   </section>
 
