@@ -5,8 +5,6 @@
 
 #include <unistd.h>
 
-#include <climits>
-#include <cstdint>
 #include <vector>
 
 namespace velmoor {
@@ -188,26 +186,6 @@ std::string Render(const IniDocument& doc, const KeyLocation& where, std::string
     return out;
 }
 
-int ParseInt(std::string_view text)
-{
-    std::size_t pos = 0;
-    bool negative = false;
-    if (pos < text.size() && (text[pos] == '+' || text[pos] == '-'))
-        negative = text[pos++] == '-';
-    std::int64_t magnitude = 0;
-    for (; pos < text.size() && text[pos] >= '0' && text[pos] <= '9'; ++pos) {
-        magnitude = magnitude * 10 + (text[pos] - '0');
-        if (magnitude > static_cast<std::int64_t>(INT_MAX) + 1)
-            break;
-    }
-    const std::int64_t value = negative ? -magnitude : magnitude;
-    if (value > INT_MAX)
-        return INT_MAX;
-    if (value < INT_MIN)
-        return INT_MIN;
-    return static_cast<int>(value);
-}
-
 }  // namespace
 
 std::optional<std::string> CIniFile::FindValue(const std::string& path, std::string_view section,
@@ -239,7 +217,7 @@ int CIniFile::GetInt(const std::string& path, std::string_view section, std::str
     const std::optional<std::string> value = FindValue(path, section, key);
     if (!value || value->empty())
         return def;
-    return ParseInt(*value);
+    return ParseDecimalPrefix(*value);
 }
 
 bool CIniFile::WriteString(const std::string& path, std::string_view section, std::string_view key,

@@ -3,7 +3,8 @@
 
 namespace velmoor {
 
-// Removes everything below `folder` but not `folder` itself. Unless `deleteAll` is set, entries
+// Removes everything below `folder` but not `folder` itself (which may be a link to the folder
+// to empty). Unless `deleteAll` is set, entries
 // named "desktop.ini" (any letter case) stay, at every depth, and so do the folders holding them.
 // Symbolic links are removed as links: their targets and whatever lies below them are never
 // touched. Read-only files go too; a subfolder that forbids listing or removing its entries is

@@ -50,6 +50,7 @@ public:
     RenamedSleep(const RenamedSleep&) = delete;
     RenamedSleep& operator=(const RenamedSleep&) = delete;
     bool Running() const { return pid_ > 0; }
+    void RemoveProgramFile() const { fs::remove_all(folder_); }
 
 private:
     fs::path folder_;
@@ -84,6 +85,17 @@ TEST(IsProcessRunning, MatchesTheWholeFileNameIgnoringCase)
     };
     for (const auto& c : cases)
         EXPECT_EQ(IsProcessRunning(c.asked), c.expected) << '"' << c.asked << '"';
+}
+
+// An installed copy replaced or removed while it runs still runs under its name.
+TEST(IsProcessRunning, FindsAProgramWhoseFileWasDeleted)
+{
+    const std::string name = "VelmoorGone" + std::to_string(::getpid()) + ".exe";
+    const RenamedSleep sleeper(name);
+    ASSERT_TRUE(sleeper.Running());
+    sleeper.RemoveProgramFile();
+    EXPECT_TRUE(IsProcessRunning(name));
+    EXPECT_FALSE(IsProcessRunning(name + " (deleted)"));
 }
 
 struct NamesCase {
