@@ -1,5 +1,6 @@
 #include "app/CIniFile.h"
 
+#include "support/DecimalText.h"
 #include "support/FileContents.h"
 #include "support/TextUtils.h"
 
@@ -217,7 +218,7 @@ int CIniFile::GetInt(const std::string& path, std::string_view section, std::str
     const std::optional<std::string> value = FindValue(path, section, key);
     if (!value || value->empty())
         return def;
-    return ParseDecimalPrefix(*value);
+    return ParseLeadingInt(*value);
 }
 
 bool CIniFile::WriteString(const std::string& path, std::string_view section, std::string_view key,

@@ -1,6 +1,5 @@
 #include "support/TextUtils.h"
 
-#include <climits>
 #include <cstdint>
 
 namespace velmoor {
@@ -97,26 +96,6 @@ std::string TruncateCodePoints(std::string_view text, std::size_t maxCodePoints)
         ++count;
     }
     return std::string(text);
-}
-
-int ParseDecimalPrefix(std::string_view text)
-{
-    text = TrimWhiteSpace(text);
-    bool negative = false;
-    if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
-        negative = text.front() == '-';
-        text.remove_prefix(1);
-    }
-    constexpr std::int64_t kLimit = static_cast<std::int64_t>(INT_MAX) + 1;
-    std::int64_t magnitude = 0;
-    for (std::size_t pos = 0; pos < text.size() && text[pos] >= '0' && text[pos] <= '9' && magnitude <= kLimit; ++pos)
-        magnitude = magnitude * 10 + (text[pos] - '0');
-    const std::int64_t value = negative ? -magnitude : magnitude;
-    if (value > INT_MAX)
-        return INT_MAX;
-    if (value < INT_MIN)
-        return INT_MIN;
-    return static_cast<int>(value);
 }
 
 std::string_view TrimWhiteSpace(std::string_view text)

@@ -18,11 +18,6 @@ bool IsValidUtf8(std::string_view text);
 // At most `maxCodePoints` code points of `text`, never cut inside a multi-byte sequence.
 std::string TruncateCodePoints(std::string_view text, std::size_t maxCodePoints);
 
-// The decimal number at the start of `text` as atoi reads it: optional leading white space and
-// sign, then digits up to the first other character; no digits give 0. Values beyond the int
-// range saturate instead of wrapping.
-int ParseDecimalPrefix(std::string_view text);
-
 // `text` without leading and trailing spaces, tabs, CR, LF, vertical tabs and form feeds.
 std::string_view TrimWhiteSpace(std::string_view text);
 

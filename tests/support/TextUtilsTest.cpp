@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <climits>
 #include <string>
 
 namespace velmoor {
@@ -49,30 +48,6 @@ TEST(TextUtils, TruncatesAtCodePoints)
     };
     for (const auto& c : cases)
         EXPECT_EQ(TruncateCodePoints(c.text, c.max), c.expected) << c.text << " / " << c.max;
-}
-
-TEST(TextUtils, ParsesTheDecimalPrefix)
-{
-    const struct {
-        std::string text;
-        int expected;
-    } cases[] = {
-        {"121", 121},
-        {"  \t-1", -1},
-        {"+8", 8},
-        {"12abc", 12},
-        {"1 2", 1},
-        {"", 0},
-        {"abc", 0},
-        {"-", 0},
-        {"0x79", 0},
-        {"2147483647", INT_MAX},
-        {"2147483648", INT_MAX},
-        {"-2147483648", INT_MIN},
-        {"-99999999999999999999999", INT_MIN},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(ParseDecimalPrefix(c.text), c.expected) << '"' << c.text << '"';
 }
 
 TEST(TextUtils, FoldsAsciiCaseOnly)
