@@ -27,10 +27,16 @@ std::string TimeText(std::int64_t seconds)
     return std::to_string(static_cast<std::int32_t>(low));
 }
 
-bool PassesRaw(unsigned char c)
+// Exactly the bytes that would end or reshape the query, or could not stand in a request line, are
+// encoded; everything else goes out as it is, so the usual line is sent unchanged.
+bool NeedsEncoding(unsigned char c)
 {
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-' ||
-           c == '.' || c == '_' || c == '~' || c == '|';
+    switch (c) {
+    case ' ': case '#': case '&': case '%': case '+': case '?':
+        return true;
+    default:
+        return c < 0x20 || c >= 0x7F;
+    }
 }
 
 std::string EncodeQueryValue(const std::string& value)
@@ -38,7 +44,7 @@ std::string EncodeQueryValue(const std::string& value)
     static const char* kHex = "0123456789ABCDEF";
     std::string encoded;
     for (const unsigned char c : value) {
-        if (PassesRaw(c)) {
+        if (!NeedsEncoding(c)) {
             encoded += static_cast<char>(c);
         } else {
             encoded += '%';

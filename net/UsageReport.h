@@ -16,9 +16,10 @@ std::string UsageReportLine(const std::string& uid, const std::string& gameCode,
 // MD5 of the line followed by the report salt, lowercase hex.
 std::string UsageReportSignature(const std::string& line);
 
-// The endpoint's address carrying "line|signature" as the value of "log". Characters that would
-// change the address's meaning ("&", "#", "%", spaces, controls, non-ASCII) are percent-encoded;
-// the usual line goes out unchanged.
+// The endpoint's address carrying "line|signature" as the value of "log". Only the characters that
+// would break or change the request are percent-encoded: space, "#", "&", "%", "+", "?", control
+// characters, DEL and non-ASCII bytes. Everything else, "|" and "-" included, stays as it is, so
+// the usual line goes out unchanged and a user id cannot add query parameters.
 std::string UsageReportAddress(const std::string& line);
 
 }  // namespace velmoor
