@@ -88,7 +88,7 @@ void ConfirmExit(CWnd* mainWnd)
         wnd->SendMessage(WM_CLOSE);
 }
 
-CMainWnd::CMainWnd(int startMode)
+CMainWnd::CMainWnd(int startMode, std::string moduleFolder) : m_programFolder(std::move(moduleFolder))
 {
     AccessDialogCreated = startMode == kStartHidden ? 0 : 1;
     CreateEx(0, "GameWeb", WS_POPUP | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX,
@@ -114,7 +114,7 @@ void CMainWnd::PostNcDestroy()
 
 int CMainWnd::OnCreate()
 {
-    ModuleFolder = GetProgramFolder();
+    ModuleFolder = m_programFolder;
     SetIconPng(FindProgramResource(IDI_MAIN, "ICON"));
     LoadSkin();
     for (int b = 0; b < ButtonCount; ++b)

@@ -8,6 +8,7 @@
 
 #include "platform/CWnd.h"
 #include "support/CSkinImage.h"
+#include "support/FileUtils.h"
 #include "ui/launcher/IHttpDownload.h"
 
 namespace velmoor {
@@ -27,7 +28,8 @@ public:
     static constexpr int kStartNormal = -1;
 
     // Creates the window; `startMode` is kStartHidden for "-hh", else kStartNormal.
-    explicit CMainWnd(int startMode);
+    // `moduleFolder` is where the settings file lives: the running program's folder.
+    explicit CMainWnd(int startMode, std::string moduleFolder = GetProgramFolder());
     ~CMainWnd() override;
 
     void RedrawSkin();
@@ -116,6 +118,7 @@ private:
     cairo_surface_t* m_surface = nullptr;
     int m_redraws = 0;
     Cursor m_cursor = Cursor::Arrow;
+    std::string m_programFolder;
 };
 
 extern CMainWnd* g_pMainWnd;
