@@ -97,6 +97,7 @@ CMainWnd::CMainWnd(int startMode, std::string moduleFolder) : m_programFolder(st
 
 CMainWnd::~CMainWnd()
 {
+    m_destroying = true;
     AccessDialog.reset();
     GameWindow.reset();
     if (IsWindow())
@@ -109,7 +110,9 @@ CMainWnd::~CMainWnd()
 
 void CMainWnd::PostNcDestroy()
 {
-    delete this;  // the launcher owns itself: its window's end is its end
+    // The launcher owns itself: its window's end is its end (unless it is being deleted already).
+    if (!m_destroying)
+        delete this;
 }
 
 int CMainWnd::OnCreate()

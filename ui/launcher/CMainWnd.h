@@ -119,6 +119,7 @@ private:
     int m_redraws = 0;
     Cursor m_cursor = Cursor::Arrow;
     std::string m_programFolder;
+    bool m_destroying = false;
 };
 
 extern CMainWnd* g_pMainWnd;
