@@ -90,10 +90,11 @@ struct CHttpClient::Session {
 };
 
 CHttpClient::CHttpClient(std::chrono::milliseconds connectTimeout, std::chrono::milliseconds totalTimeout,
-                         std::string caFile)
+                         std::string caFile, CProxyLookup proxies)
     : connectTimeout(OrDefault(connectTimeout, kDefaultConnectTimeout)),
       totalTimeout(OrDefault(totalTimeout, kDefaultTotalTimeout)),
-      caFile(std::move(caFile))
+      caFile(std::move(caFile)),
+      proxies(std::move(proxies))
 {
     InitCurlOnce();
     session = std::make_unique<Session>();
@@ -120,6 +121,12 @@ int CHttpClient::HttpGet(const std::string& url, std::string& body)
     curl_easy_setopt(h, CURLOPT_FOLLOWLOCATION, 1L);
     curl_easy_setopt(h, CURLOPT_MAXREDIRS, kMaxRedirects);
     curl_easy_setopt(h, CURLOPT_HTTPGET, 1L);
+    curl_easy_setopt(h, CURLOPT_HTTP_VERSION, static_cast<long>(CURL_HTTP_VERSION_1_1));
+    // The system resolver alone decides: an empty proxy is a direct connection, and the empty
+    // exclusion list keeps libcurl from second-guessing it with the environment.
+    const std::string proxy = proxies.ProxyFor(url);
+    curl_easy_setopt(h, CURLOPT_PROXY, proxy.c_str());
+    curl_easy_setopt(h, CURLOPT_NOPROXY, "");
     curl_easy_setopt(h, CURLOPT_USERAGENT, kAgent);
     curl_easy_setopt(h, CURLOPT_HTTPHEADER, headers.get());
     curl_easy_setopt(h, CURLOPT_NOSIGNAL, 1L);  // the heartbeat calls from a worker thread

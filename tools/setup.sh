@@ -9,7 +9,7 @@ packages=(
   # libraries
   libgtk-3-dev libwebkit2gtk-4.1-dev libcurl4-openssl-dev libminizip-dev zlib1g-dev
   libpugixml-dev libglib2.0-dev libcairo2-dev libpango1.0-dev libx11-dev libxext-dev
-  libssl-dev
+  libssl-dev glib-networking
   # tests and benchmarks
   libgtest-dev libgmock-dev libbenchmark-dev
   # display, screenshots and desktop tools the tests drive

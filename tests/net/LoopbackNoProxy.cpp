@@ -1,5 +1,5 @@
-// The client honours the proxy settings of the environment; the local test servers must be
-// reached directly even on a machine that has a proxy configured.
+// The system's proxy resolver follows the proxy environment variables; the local test servers
+// must be reached directly even on a machine that has a proxy configured.
 #include <cstdlib>
 
 namespace {
