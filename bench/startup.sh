@@ -22,7 +22,8 @@ measure() {  # name, window title, command...
   start=$(date +%s%N)
   "$@" >/dev/null 2>&1 &
   pid=$!
-  xdotool search --sync --onlyvisible --name "^$title\$" >/dev/null
+  # Poll finely: xdotool's own --sync waits in half-second steps.
+  until xdotool search --onlyvisible --name "^$title\$" >/dev/null 2>&1; do sleep 0.005; done
   end=$(date +%s%N)
   kill "$pid" 2>/dev/null || true
   wait "$pid" 2>/dev/null || true
