@@ -8,6 +8,7 @@
 #include <unordered_map>
 
 #include "platform/INativeWindow.h"
+#include "platform/IWebView.h"
 #include "platform/WinTypes.h"
 
 namespace velmoor {
@@ -53,6 +54,13 @@ public:
 
     // Windows.
     virtual std::unique_ptr<INativeWindow> CreateNativeWindow(CWnd& wnd, const WindowParams& params) = 0;
+    // A web view inside `parent`'s window; null when the engine cannot provide one.
+    virtual std::unique_ptr<IWebView> CreateWebView(CWnd& parent, const WebViewParams& params) = 0;
+    // Clears the engine's website data except cookies; `done` runs on the UI thread afterwards.
+    // UI thread only.
+    virtual void ClearWebsiteData(std::function<void()> done) = 0;
+    // The engine's disk-cache folder ("" for none).
+    virtual std::string WebCacheFolder() { return {}; }
     HWND Register(CWnd& wnd);
     void Unregister(HWND hwnd);
     CWnd* FromHandle(HWND hwnd) const;  // UI thread only

@@ -5,6 +5,8 @@
 #include <glib-unix.h>
 
 #include "platform/CWnd.h"
+#include "platform/gtk/CGtkWebEngine.h"
+#include "platform/gtk/CGtkWebView.h"
 #include "platform/gtk/CGtkWindow.h"
 
 namespace velmoor {
@@ -150,6 +152,24 @@ int CGtkPlatform::ShowMessageBox(const std::string& text, const std::string& cap
     case GTK_RESPONSE_NO: return IDNO;
     default: return (type & 0x0F) == MB_YESNO ? IDNO : ((type & 0x0F) == MB_OK ? IDOK : IDCANCEL);
     }
+}
+
+std::unique_ptr<IWebView> CGtkPlatform::CreateWebView(CWnd& parent, const WebViewParams& params)
+{
+    auto* window = dynamic_cast<CGtkWindow*>(parent.Native());
+    if (window == nullptr)
+        return nullptr;
+    return CGtkWebView::Create(window->Container(), params);
+}
+
+void CGtkPlatform::ClearWebsiteData(std::function<void()> done)
+{
+    CGtkWebEngine::Get().ClearWebsiteData(std::move(done));
+}
+
+std::string CGtkPlatform::WebCacheFolder()
+{
+    return CGtkWebEngine::Get().CacheFolder();
 }
 
 bool CGtkPlatform::OpenUrl(const std::string& url)

@@ -19,6 +19,9 @@ public:
     ~CGtkPlatform() override;
 
     std::unique_ptr<INativeWindow> CreateNativeWindow(CWnd& wnd, const WindowParams& params) override;
+    std::unique_ptr<IWebView> CreateWebView(CWnd& parent, const WebViewParams& params) override;
+    void ClearWebsiteData(std::function<void()> done) override;
+    std::string WebCacheFolder() override;
     int RunMessageLoop() override;
     void QuitMessageLoop(int exitCode) override;
     void RunModalLoop(CWnd& dialog, const std::function<bool()>& ended) override;

@@ -21,6 +21,30 @@ std::unique_ptr<INativeWindow> CHeadlessPlatform::CreateNativeWindow(CWnd&, cons
     return std::make_unique<CHeadlessWindow>(params.rect);
 }
 
+std::unique_ptr<IWebView> CHeadlessPlatform::CreateWebView(CWnd&, const WebViewParams& params)
+{
+    if (m_failWebView) {
+        m_failWebView = false;
+        return nullptr;
+    }
+    return std::make_unique<CHeadlessWebView>(params, m_webViews);
+}
+
+CHeadlessWebView* CHeadlessPlatform::WebView(UINT id) const
+{
+    for (CHeadlessWebView* view : m_webViews) {
+        if (view->Id() == id)
+            return view;
+    }
+    return nullptr;
+}
+
+void CHeadlessPlatform::ClearWebsiteData(std::function<void()> done)
+{
+    ++m_dataClearings;
+    PostTask(std::move(done));
+}
+
 int CHeadlessPlatform::RunMessageLoop()
 {
     // Runs what is queued; with nothing left to do the loop ends rather than wait for input

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/CPlatform.h"
+#include "platform/headless/CHeadlessWebView.h"
 #include "platform/headless/CHeadlessWindow.h"
 
 namespace velmoor {
@@ -33,6 +34,8 @@ public:
     static CHeadlessPlatform& InstallNew();
 
     std::unique_ptr<INativeWindow> CreateNativeWindow(CWnd& wnd, const WindowParams& params) override;
+    std::unique_ptr<IWebView> CreateWebView(CWnd& parent, const WebViewParams& params) override;
+    void ClearWebsiteData(std::function<void()> done) override;
     int RunMessageLoop() override;
     void QuitMessageLoop(int exitCode) override;
     void RunModalLoop(CWnd& dialog, const std::function<bool()>& ended) override;
@@ -83,6 +86,13 @@ public:
 
     static CHeadlessWindow* NativeOf(const CWnd& wnd);
 
+    // Web views alive now, oldest first; the one with control id `id`, or null.
+    const std::vector<CHeadlessWebView*>& WebViews() const { return m_webViews; }
+    CHeadlessWebView* WebView(UINT id) const;
+    // The next CreateWebView fails (the engine cannot give a view).
+    void FailNextWebView() { m_failWebView = true; }
+    int WebsiteDataClearings() const { return m_dataClearings; }
+
 protected:
     void WakeUp() override {}
 
@@ -112,6 +122,9 @@ private:
     SIZE m_screen{1920, 1080};
     std::vector<HotKey> m_hotKeys;
     std::set<std::pair<UINT, UINT>> m_taken;
+    std::vector<CHeadlessWebView*> m_webViews;
+    bool m_failWebView = false;
+    int m_dataClearings = 0;
 };
 
 }  // namespace velmoor
