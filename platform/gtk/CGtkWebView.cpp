@@ -182,8 +182,20 @@ void CGtkWebView::Stop()
 
 void CGtkWebView::SetBounds(const RECT& rect)
 {
+    // A child window is clipped by its parent; a GTK child would grow the parent instead, so the
+    // view keeps to the window's current size.
+    int width = rect.Width();
+    int height = rect.Height();
+    GtkWidget* top = gtk_widget_get_toplevel(GTK_WIDGET(m_container));
+    if (GTK_IS_WINDOW(top)) {
+        int topWidth = 0;
+        int topHeight = 0;
+        gtk_window_get_size(GTK_WINDOW(top), &topWidth, &topHeight);
+        width = std::min(width, topWidth - rect.left);
+        height = std::min(height, topHeight - rect.top);
+    }
     gtk_fixed_move(m_container, GTK_WIDGET(m_view), rect.left, rect.top);
-    gtk_widget_set_size_request(GTK_WIDGET(m_view), std::max(1, rect.Width()), std::max(1, rect.Height()));
+    gtk_widget_set_size_request(GTK_WIDGET(m_view), std::max(1, width), std::max(1, height));
 }
 
 std::string CGtkWebView::CurrentUrl() const

@@ -312,6 +312,8 @@ void CMainWnd::OnShowWindow(BOOL show, UINT)
     if (!AccessDialog)
         return;
     AccessDialog->ShowWindow(show && PageLoadPending == 0 ? SW_SHOW : SW_HIDE);
+    if (show)
+        PlaceAccessDialog();  // the launcher may have moved while the page was hidden
 }
 
 BOOL CMainWnd::OnCommand(WPARAM wParam, LPARAM)
