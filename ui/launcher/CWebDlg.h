@@ -45,7 +45,8 @@ protected:
     BOOL OnInitDialog() override;
     void OnCancel() override;
     void OnSize(UINT type, int cx, int cy) override;
-    SIZE TemplateSize() const override { return {546, 384}; }
+    // Template 117: 326 × 187 dialog units in "MS Shell Dlg" 8 pt.
+    SIZE TemplateSize() const override { return {489, 304}; }
 
 private:
     // IWebViewEvents (control id 119).
