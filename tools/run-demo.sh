@@ -12,7 +12,11 @@ if [ -f tools/demo-portal/portal.py ]; then
   portal=$!
   trap 'kill $portal 2>/dev/null || true' EXIT
   export VELMOOR_PORTAL="http://127.0.0.1:$port"
-  sleep 0.5
+  # Up to 10 s for the portal to listen before the shell asks it for the access page.
+  for _ in $(seq 100); do
+    (exec 3<>"/dev/tcp/127.0.0.1/$port") 2>/dev/null && break
+    sleep 0.1
+  done
 fi
 args=("$@")
 [ ${#args[@]} -gt 0 ] || args=(ns)
