@@ -24,6 +24,7 @@ constexpr DWORD WS_CHILD = 0x40000000;
 constexpr DWORD WS_VISIBLE = 0x10000000;
 constexpr DWORD WS_CLIPSIBLINGS = 0x04000000;
 constexpr DWORD WS_CLIPCHILDREN = 0x02000000;
+constexpr DWORD WS_CAPTION = 0x00C00000;  // a system title bar (the skinned windows draw their own)
 constexpr DWORD WS_THICKFRAME = 0x00040000;
 constexpr DWORD WS_SYSMENU = 0x00080000;
 constexpr DWORD WS_MINIMIZEBOX = 0x00020000;

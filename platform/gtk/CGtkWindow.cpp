@@ -28,7 +28,7 @@ CGtkWindow::CGtkWindow(CWnd& wnd, const WindowParams& params) : m_wnd(wnd), m_bo
     m_window = gtk_window_new(GTK_WINDOW_TOPLEVEL);
     g_object_ref_sink(m_window);
     GtkWindow* w = GTK_WINDOW(m_window);
-    gtk_window_set_decorated(w, FALSE);
+    gtk_window_set_decorated(w, (params.style & WS_CAPTION) == WS_CAPTION);
     gtk_window_set_title(w, params.name.c_str());
     gtk_widget_set_app_paintable(m_window, TRUE);
     gtk_window_set_resizable(w, TRUE);

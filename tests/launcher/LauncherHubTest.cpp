@@ -2,6 +2,7 @@
 
 #include "support/NetworkState.h"
 #include "ui/game/CVavedGame.h"
+#include "platform/headless/CHeadlessWebView.h"
 #include "ui/launcher/CWebDlg.h"
 
 namespace velmoor::test {
@@ -143,6 +144,56 @@ TEST_F(LauncherHub, TimersAreOneShotAndTheDateIsStampedOnce)
     network = true;
     platform->AdvanceClock(120000);
     EXPECT_FALSE(platform->IsTimerSet(h, 1103));
+}
+
+}  // namespace
+}  // namespace velmoor::test
+
+namespace velmoor::test {
+namespace {
+
+class GameWindowTest : public LauncherFixture {
+protected:
+    CVavedGame& OpenGame()
+    {
+        Open();
+        platform->SetMainWindow(launcher->GetSafeHwnd());
+        launcher->GameUrl = "http://127.0.0.1:9/game/play/?sid=4";
+        launcher->ServerName = "S4";
+        launcher->SendMessage(WM_GAME_OPEN);
+        return *launcher->GameWindow;
+    }
+    CHeadlessWebView* GameView() { return platform->WebView(CVavedGame::kBrowserId); }
+};
+
+TEST_F(GameWindowTest, PlaysTheGameAddressWithoutABridge)
+{
+    CVavedGame& game = OpenGame();
+    EXPECT_EQ(game.GetWindowText(), "Velmoor--S4(F9刷新)");
+    CHeadlessWebView* view = GameView();
+    ASSERT_NE(view, nullptr);
+    ASSERT_FALSE(view->Navigations().empty());
+    EXPECT_EQ(view->Navigations().front(), "http://127.0.0.1:9/game/play/?sid=4");
+    EXPECT_TRUE(view->Silent());
+    EXPECT_FALSE(view->ScriptCall("WD_JAPI", {"getApiVersion"})) << "game pages have no window.external";
+    EXPECT_EQ(view->Host()->HostFlags(), 12u) << "no border, no scroll bars";
+    platform->KeyDown(game, VK_F9);
+    EXPECT_EQ(view->Refreshes(), 1);
+}
+
+TEST_F(GameWindowTest, TitleBarCloseLeavesTheGameOnlyAfterConfirmation)
+{
+    CVavedGame& game = OpenGame();
+    platform->ScriptAnswer(IDCANCEL);
+    game.SendMessage(WM_SYSCOMMAND, SC_CLOSE);
+    platform->PumpMessages();
+    ASSERT_NE(launcher->GameWindow, nullptr);
+    EXPECT_EQ(platform->ShownBoxes().back().text, "确定要退出当前正在玩的游戏吗？");
+    platform->ScriptAnswer(IDOK);
+    game.SendMessage(WM_SYSCOMMAND, SC_CLOSE);
+    platform->PumpMessages();
+    EXPECT_EQ(launcher->GameWindow, nullptr);
+    EXPECT_TRUE(launcher->IsWindowVisible());
 }
 
 }  // namespace
