@@ -75,7 +75,9 @@ void CSelfInstaller::Install(const std::string& commandWord)
     // Without a data folder there is nowhere to install to; nothing is then built below the root
     // of the file system, but the installation is still reported and the run still ends.
     const std::string& installFolder = m_layout.InstallFolder();
-    MakeFolder(m_layout.VendorFolder());
+    // A new account may have no data folder yet, which the design's system folder always is.
+    if (!m_layout.VendorFolder().empty())
+        g_mkdir_with_parents(m_layout.VendorFolder().c_str(), 0755);
     MakeFolder(installFolder);
     const std::string target = installFolder.empty() ? std::string() : installFolder + kInstalledProgramName;
     const std::string uninstaller = installFolder.empty() ? std::string() : installFolder + kUninstallerName;

@@ -231,6 +231,15 @@ TEST_F(InstallSelfTest, NameTheSettingsCannotHoldLeavesNoEarlierName)
     EXPECT_EQ(CIniFile::GetString(installFolder / "static.ini", "tavu", "inner", "", 260), "1");
 }
 
+TEST_F(InstallSelfTest, DataFolderOfANewAccountIsCreated)
+{
+    fs::remove_all(dataHome);
+    Install(Installer("12345_678"));
+    EXPECT_EQ(ReadFile(Program()), "installer bytes\n");
+    EXPECT_TRUE(fs::exists(menuLinks / "Velmoor.desktop"));
+    EXPECT_EQ(launches.size(), 1u);
+}
+
 TEST(IsAllDigits, TellsDigitWords)
 {
     const std::pair<const char*, bool> cases[] = {
