@@ -166,6 +166,8 @@ struct StartCase {
     std::optional<std::string> parameters;  // nothing: not started
 };
 
+void PrintTo(const StartCase& c, std::ostream* os) { *os << c.name; }
+
 class StartOfTheInstalledCopy : public InstallSelfTest, public ::testing::WithParamInterface<StartCase> {};
 
 TEST_P(StartOfTheInstalledCopy, FollowsTheCommandWord)
@@ -256,6 +258,8 @@ struct FolderFault {
     const char* name;
     void (*make)(InstallFixture&);
 };
+
+void PrintTo(const FolderFault& f, std::ostream* os) { *os << f.name; }
 
 class UnwritableFolders : public InstallSelfTest, public ::testing::WithParamInterface<FolderFault> {};
 
