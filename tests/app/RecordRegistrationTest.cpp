@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include "common/ScopedEnv.h"
+#include "common/ScratchFolder.h"
+
 #include <glib.h>
 
 #include <cstdlib>
@@ -17,44 +20,11 @@ namespace velmoor {
 namespace {
 
 namespace fs = std::filesystem;
-
-// Sets or clears an environment variable for one test and restores it afterwards.
-class ScopedEnv {
-public:
-    ScopedEnv(const char* name, const char* value) : name_(name)
-    {
-        if (const char* old = std::getenv(name))
-            old_ = old;
-        if (value)
-            ::setenv(name, value, 1);
-        else
-            ::unsetenv(name);
-    }
-    ~ScopedEnv()
-    {
-        if (old_)
-            ::setenv(name_, old_->c_str(), 1);
-        else
-            ::unsetenv(name_);
-    }
-    ScopedEnv(const ScopedEnv&) = delete;
-    ScopedEnv& operator=(const ScopedEnv&) = delete;
-
-private:
-    const char* name_;
-    std::optional<std::string> old_;
-};
+using test::ScopedEnv;
 
 class RecordRegistrationTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        char* made = g_dir_make_tmp("velmoor-reg-XXXXXX", nullptr);
-        ASSERT_NE(made, nullptr);
-        root_ = made;
-        g_free(made);
-    }
-    void TearDown() override { fs::remove_all(root_); }
+    void SetUp() override { ASSERT_FALSE(root_.empty()); }
 
     static std::string Contents(const fs::path& path)
     {
@@ -64,7 +34,8 @@ protected:
         return text.str();
     }
 
-    fs::path root_;
+    test::ScratchFolder scratch_{"velmoor-reg"};
+    const fs::path& root_ = scratch_.Path();
 };
 
 TEST_F(RecordRegistrationTest, WritesTheMarkerCreatingTheDataFolder)

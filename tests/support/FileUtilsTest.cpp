@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include "common/ScopedEnv.h"
+#include "common/ScratchFolder.h"
+
 #include <glib.h>
 
 #include <cstdlib>
@@ -15,53 +18,8 @@ namespace velmoor {
 namespace {
 
 namespace fs = std::filesystem;
-
-class ScopedEnv {
-public:
-    ScopedEnv(const char* name, const std::optional<std::string>& value) : name_(name)
-    {
-        if (const char* old = std::getenv(name))
-            old_ = old;
-        if (value)
-            ::setenv(name, value->c_str(), 1);
-        else
-            ::unsetenv(name);
-    }
-    ~ScopedEnv()
-    {
-        if (old_)
-            ::setenv(name_, old_->c_str(), 1);
-        else
-            ::unsetenv(name_);
-    }
-    ScopedEnv(const ScopedEnv&) = delete;
-    ScopedEnv& operator=(const ScopedEnv&) = delete;
-
-private:
-    const char* name_;
-    std::optional<std::string> old_;
-};
-
-class ScratchFolder {
-public:
-    ScratchFolder()
-    {
-        char* made = g_dir_make_tmp("velmoor-files-XXXXXX", nullptr);
-        path_ = made ? made : "";
-        g_free(made);
-    }
-    ~ScratchFolder()
-    {
-        std::error_code ignored;
-        fs::remove_all(path_, ignored);
-    }
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
-    const fs::path& Path() const { return path_; }
-
-private:
-    fs::path path_;
-};
+using test::ScopedEnv;
+using test::ScratchFolder;
 
 TEST(ProgramPath, NamesTheRunningTestProgram)
 {
