@@ -53,7 +53,13 @@ protected:
         if (g_pMainWnd != nullptr && g_pMainWnd->GameWindow != nullptr) {
             // A followed game link leaves the game page in the access view until the page steps
             // back; the launcher's reload would otherwise open the game again.
-            WaitFor([] { return Page().CurrentUrl().find("/game/s/wdAccess/") != std::string::npos; });
+            // The click's own navigation may not have started yet: wait for the step back, which
+            // is the last navigation the dialog saw.
+            WaitFor([this] {
+                return Dialog().LastUrl().find("/game/s/wdAccess/") != std::string::npos &&
+                       Page().CurrentUrl().find("/game/s/wdAccess/") != std::string::npos &&
+                       Eval("document.readyState") == "complete";
+            });
             g_pMainWnd->PostMessage(WM_GAME_EXIT);  // back to the launcher, which reloads the page
             WaitFor([] { return g_pMainWnd->GameWindow == nullptr && g_pMainWnd->IsWindowVisible(); });
         }
@@ -142,7 +148,7 @@ TEST_F(AccessPageE2e, RightClickShowsNoMenu)
 
 TEST_F(AccessPageE2e, OpenGameReachesTheLauncherBeforeTheCallReturns)
 {
-    const std::string url = g_desktop.PortalOrigin() + "/game/s/?sid=1";
+    const std::string url = g_desktop.PortalOrigin() + "/game/play/?sid=1";
     const std::string script = "window.external.WD_JAPI('OpenGame', " + Quote(url + "|x|Server A") +
                                "); 'returned'";
     ASSERT_EQ(Eval(script), "returned");
@@ -154,7 +160,7 @@ TEST_F(AccessPageE2e, OpenGameReachesTheLauncherBeforeTheCallReturns)
 
 TEST_F(AccessPageE2e, GameLinkOpensTheGame)
 {
-    const std::string url = g_desktop.PortalOrigin() + "/game/s/?sid=2&client=1";
+    const std::string url = g_desktop.PortalOrigin() + "/game/play/?sid=2&client=1";
     ClickLink(url, false);
     ASSERT_TRUE(WaitFor([] { return g_pMainWnd->GameWindow != nullptr; }));
     EXPECT_EQ(g_pMainWnd->GameUrl, url);
