@@ -43,8 +43,8 @@ protected:
     void SetUp() override
     {
         ASSERT_NE(g_pMainWnd, nullptr);
-        ASSERT_NE(g_pMainWnd->AccessDialog, nullptr);
-        ASSERT_TRUE(WaitFor([] { return g_pMainWnd->AccessDialog->IsWindowVisible(); })) << "the page never showed";
+        ASSERT_TRUE(WaitFor([] { return g_pMainWnd->AccessDialog && g_pMainWnd->AccessDialog->IsWindowVisible(); }))
+            << "the page never showed";
         ASSERT_TRUE(WaitFor([this] { return Eval("document.readyState") == "complete"; }));
     }
 

@@ -54,6 +54,7 @@ protected:
         launcher = new CMainWnd(startMode, ModuleFolder());  // deletes itself when closed
         if (startMode != CMainWnd::kStartHidden)
             launcher->ShowWindow(SW_SHOW);
+        platform->PumpMessages();  // the message loop's first round: the access dialog
         return *launcher;
     }
 

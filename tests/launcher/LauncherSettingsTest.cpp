@@ -71,7 +71,8 @@ TEST_F(LauncherSettings, HotKeyTextRules)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.line ? c.line : "(absent)");
-        CHeadlessPlatform& p = CHeadlessPlatform::InstallNew();
+        platform = &CHeadlessPlatform::InstallNew();
+        CHeadlessPlatform& p = *platform;
         std::filesystem::remove(SettingsPath());
         WriteSettings(std::string("[tavu]\nstart=1\n") + (c.line ? c.line : "") + "\n");
         CMainWnd& wnd = Open();

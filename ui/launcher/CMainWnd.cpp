@@ -136,7 +136,7 @@ int CMainWnd::OnCreate()
     AddTrayIcon();
     RegisterBossKey();
     if (AccessDialogCreated)
-        CreateAccessDialog();
+        CreateAccessDialogSoon();
     SetTimer(IDT_START_REPORT, kStartReportDelayMs);
     SetTimer(IDT_DATE_STAMP, kDateStampDelayMs);
     return 0;
@@ -292,6 +292,20 @@ void CMainWnd::CreateAccessDialog()
     if (AccessDialogCreated == 0)
         PlaceAccessDialog();
     AccessDialog->ShowWindow(SW_HIDE);
+}
+
+void CMainWnd::CreateAccessDialogSoon()
+{
+    // The web engine takes a good part of the start; the skin is mapped first and the page,
+    // which stays hidden until it has loaded anyway, follows from the message loop.
+    const HWND self = GetSafeHwnd();
+    Platform().PostTask([self] {
+        auto* launcher = dynamic_cast<CMainWnd*>(CWnd::FromHandle(self));
+        if (launcher == nullptr || launcher->AccessDialog)
+            return;
+        launcher->CreateAccessDialog();
+        launcher->PlaceAccessDialog();
+    });
 }
 
 void CMainWnd::PlaceAccessDialog()

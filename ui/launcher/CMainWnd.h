@@ -42,6 +42,8 @@ public:
     bool RecordRegistration();
     // The access dialog's seam: created on a normal start and on the first showing of a hidden one.
     void CreateAccessDialog();
+    // A normal start's access dialog, created from the message loop once the skin is up.
+    void CreateAccessDialogSoon();
 
     BOOL PreTranslateMessage(MSG* msg) override;
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
