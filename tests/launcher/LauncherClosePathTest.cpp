@@ -97,3 +97,21 @@ TEST_F(LauncherClosePath, HiddenStartClosesWithoutEverMakingTheAccessDialog)
 
 }  // namespace
 }  // namespace velmoor::test
+
+namespace velmoor::test {
+namespace {
+
+class LauncherEarlyClose : public LauncherFixture {};
+
+TEST_F(LauncherEarlyClose, ClosingBeforeTheAccessPageIsMadeLeavesNothingBehind)
+{
+    launcher = new CMainWnd(CMainWnd::kStartNormal, ModuleFolder());  // no message loop round yet
+    EXPECT_EQ(launcher->AccessDialog, nullptr);
+    launcher->SendMessage(WM_COMMAND, 40007);
+    ASSERT_TRUE(Closed());
+    platform->PumpMessages();  // the pending creation finds no launcher and does nothing
+    launcher = nullptr;
+}
+
+}  // namespace
+}  // namespace velmoor::test
