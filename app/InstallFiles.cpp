@@ -1,5 +1,7 @@
 #include "app/InstallFiles.h"
 
+#include "support/CFileDescriptor.h"
+#include "support/CScopedPath.h"
 #include "support/FileContents.h"
 #include "support/FileUtils.h"
 
@@ -16,55 +18,6 @@ namespace velmoor {
 
 namespace {
 
-class FileDescriptor {
-public:
-    explicit FileDescriptor(int fd) : m_fd(fd) {}
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-    ~FileDescriptor() { Close(); }
-    int Get() const { return m_fd; }
-    bool Valid() const { return m_fd >= 0; }
-    bool Close()
-    {
-        const bool ok = m_fd < 0 || ::close(m_fd) == 0;
-        m_fd = -1;
-        return ok;
-    }
-
-private:
-    int m_fd;
-};
-
-// A path that is removed when it goes out of scope, unless released.
-class PathRemover {
-public:
-    explicit PathRemover(std::string path) : m_path(std::move(path)) {}
-    PathRemover(const PathRemover&) = delete;
-    PathRemover& operator=(const PathRemover&) = delete;
-    ~PathRemover()
-    {
-        if (!m_path.empty())
-            ::unlink(m_path.c_str());
-    }
-
-private:
-    std::string m_path;
-};
-
-bool WriteAll(int fd, const char* data, std::size_t size)
-{
-    while (size > 0) {
-        const ssize_t written = ::write(fd, data, size);
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written <= 0)
-            return false;
-        data += written;
-        size -= static_cast<std::size_t>(written);
-    }
-    return true;
-}
-
 bool CopyContents(int from, int to)
 {
     char buffer[65536];
@@ -76,7 +29,7 @@ bool CopyContents(int from, int to)
             return false;
         if (got == 0)
             return true;
-        if (!WriteAll(to, buffer, static_cast<std::size_t>(got)))
+        if (!CFileDescriptor::WriteAll(to, std::string_view(buffer, static_cast<std::size_t>(got))))
             return false;
     }
 }
@@ -99,15 +52,15 @@ bool CopyFileNoReplace(const std::string& from, const std::string& to)
 {
     if (from.empty() || to.empty() || PathExists(to))
         return false;
-    FileDescriptor source(::open(from.c_str(), O_RDONLY | O_CLOEXEC));
+    CFileDescriptor source(::open(from.c_str(), O_RDONLY | O_CLOEXEC));
     if (!source.Valid())
         return false;
     const std::string temporary = TemporaryBeside(to);
     ::unlink(temporary.c_str());
-    FileDescriptor copy(::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0755));
+    CFileDescriptor copy(::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0755));
     if (!copy.Valid())
         return false;
-    const PathRemover removeTemporary(temporary);
+    const CScopedPath removeTemporary(temporary);
     if (!CopyContents(source.Get(), copy.Get()) || ::fchmod(copy.Get(), 0755) != 0
         || ::fsync(copy.Get()) != 0 || !copy.Close())
         return false;
@@ -145,8 +98,8 @@ bool StartDetached(const std::string& file, const std::string& parameters, const
     int status[2];
     if (::pipe2(status, O_CLOEXEC) != 0)
         return false;
-    FileDescriptor readEnd(status[0]);
-    FileDescriptor writeEnd(status[1]);
+    CFileDescriptor readEnd(status[0]);
+    CFileDescriptor writeEnd(status[1]);
     const pid_t child = ::fork();
     if (child < 0)
         return false;

@@ -3,6 +3,7 @@
 #include "net/CHttpClient.h"
 #include "net/MacAddress.h"
 #include "support/Md5Hex.h"
+#include "support/PercentEncode.h"
 #include "support/PortalAddress.h"
 
 #include <ctime>
@@ -39,22 +40,6 @@ bool NeedsEncoding(unsigned char c)
     }
 }
 
-std::string EncodeQueryValue(const std::string& value)
-{
-    static const char* kHex = "0123456789ABCDEF";
-    std::string encoded;
-    for (const unsigned char c : value) {
-        if (!NeedsEncoding(c)) {
-            encoded += static_cast<char>(c);
-        } else {
-            encoded += '%';
-            encoded += kHex[c >> 4];
-            encoded += kHex[c & 0x0F];
-        }
-    }
-    return encoded;
-}
-
 }  // namespace
 
 std::string UsageReportLine(const std::string& uid, const std::string& gameCode, const std::string& eventCode,
@@ -72,7 +57,7 @@ std::string UsageReportSignature(const std::string& line)
 std::string UsageReportAddress(const std::string& line)
 {
     return PortalAddress(PortalSite::Report,
-                         kReportPath + EncodeQueryValue(line + "|" + UsageReportSignature(line)));
+                         kReportPath + PercentEncode(line + "|" + UsageReportSignature(line), NeedsEncoding));
 }
 
 void SendUsageReport(const std::string& uid, const std::string& gameCode, const std::string& eventCode)

@@ -1,5 +1,8 @@
 #include "support/FileContents.h"
 
+#include "support/CFileDescriptor.h"
+#include "support/CScopedPath.h"
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -12,45 +15,6 @@
 namespace velmoor {
 
 namespace {
-
-// Owns a file descriptor.
-class FileDescriptor {
-public:
-    explicit FileDescriptor(int fd) : fd_(fd) {}
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-    ~FileDescriptor() { Close(); }
-    int Get() const { return fd_; }
-    bool Valid() const { return fd_ >= 0; }
-    // Closes now and reports whether the close succeeded (a late write error shows up here).
-    bool Close()
-    {
-        const bool ok = fd_ < 0 || ::close(fd_) == 0;
-        fd_ = -1;
-        return ok;
-    }
-
-private:
-    int fd_;
-};
-
-// Removes the temporary file unless the rename has consumed it.
-class TemporaryPath {
-public:
-    explicit TemporaryPath(std::string path) : path_(std::move(path)) {}
-    TemporaryPath(const TemporaryPath&) = delete;
-    TemporaryPath& operator=(const TemporaryPath&) = delete;
-    ~TemporaryPath()
-    {
-        if (!path_.empty())
-            ::unlink(path_.c_str());
-    }
-    const std::string& Path() const { return path_; }
-    void Release() { path_.clear(); }
-
-private:
-    std::string path_;
-};
 
 std::string FolderOf(const std::string& path)
 {
@@ -90,23 +54,10 @@ int CreateTemporary(const std::string& target, std::string& tempPath)
     return -1;
 }
 
-bool WriteAll(int fd, std::string_view content)
-{
-    while (!content.empty()) {
-        const ssize_t written = ::write(fd, content.data(), content.size());
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written <= 0)
-            return false;
-        content.remove_prefix(static_cast<std::size_t>(written));
-    }
-    return true;
-}
-
 // Makes the rename itself durable; a failure here no longer endangers the file's contents.
 void SyncFolder(const std::string& folder)
 {
-    const FileDescriptor dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    const CFileDescriptor dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (dir.Valid())
         ::fsync(dir.Get());
 }
@@ -116,7 +67,7 @@ void SyncFolder(const std::string& folder)
 ReadResult ReadWholeFile(const std::string& path, std::string& content)
 {
     content.clear();
-    const FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    const CFileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
     if (!file.Valid())
         return (errno == ENOENT || errno == ENOTDIR) ? ReadResult::Missing : ReadResult::Unreadable;
     struct stat info {};
@@ -148,13 +99,13 @@ bool WriteFileAtomically(const std::string& path, std::string_view content)
     if (replacing && !S_ISREG(old.st_mode))
         return false;
     std::string tempPath;
-    FileDescriptor file(CreateTemporary(target, tempPath));
+    CFileDescriptor file(CreateTemporary(target, tempPath));
     if (!file.Valid())
         return false;
-    TemporaryPath temporary(tempPath);
+    CScopedPath temporary(tempPath);
     if (replacing && ::fchmod(file.Get(), old.st_mode & 07777) != 0)
         return false;
-    if (!WriteAll(file.Get(), content) || ::fsync(file.Get()) != 0 || !file.Close())
+    if (!file.WriteAll(content) || ::fsync(file.Get()) != 0 || !file.Close())
         return false;
     if (::rename(temporary.Path().c_str(), target.c_str()) != 0)
         return false;

@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "support/PercentEncode.h"
 #include "support/PortalAddress.h"
 #include "ui/launcher/CMainWnd.h"
 #include "ui/launcher/LauncherIds.h"
@@ -11,24 +12,6 @@
 namespace velmoor {
 
 namespace {
-
-std::string PercentEncode(const std::string& text)
-{
-    static constexpr char kHex[] = "0123456789ABCDEF";
-    std::string out;
-    for (const unsigned char c : text) {
-        const bool unreserved = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') ||
-                                c == '-' || c == '.' || c == '_' || c == '~';
-        if (unreserved) {
-            out += static_cast<char>(c);
-        } else {
-            out += '%';
-            out += kHex[c >> 4];
-            out += kHex[c & 0xF];
-        }
-    }
-    return out;
-}
 
 bool IsWebAddress(const std::string& url)
 {
@@ -41,7 +24,7 @@ std::string AccessPageAddress(const std::string& uid, const std::string& suid)
 {
     // The ids come from a downloaded file's name: escaped, they cannot add to the query.
     return PortalAddress(PortalSite::Web,
-                         "/game/s/wdAccess/?name=tavu&uid=" + PercentEncode(uid) + "&suid=" + PercentEncode(suid));
+                         "/game/s/wdAccess/?name=tavu&uid=" + PercentEncode(uid, IsNotUnreserved) + "&suid=" + PercentEncode(suid, IsNotUnreserved));
 }
 
 bool IsGameLink(const std::string& url)
