@@ -1,7 +1,7 @@
 #include "app/CInstallLayout.h"
 
 #include "app/InstallNames.h"
-#include "support/SpecialFolders.h"
+#include "support/UserFolders.h"
 
 namespace velmoor {
 

@@ -1,7 +1,7 @@
 #include "app/RecordRegistration.h"
 
 #include "app/CIniFile.h"
-#include "support/SpecialFolders.h"
+#include "support/UserFolders.h"
 
 namespace velmoor {
 

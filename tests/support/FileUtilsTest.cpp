@@ -1,5 +1,5 @@
 #include "support/FileUtils.h"
-#include "support/SpecialFolders.h"
+#include "support/UserFolders.h"
 
 #include <gtest/gtest.h>
 

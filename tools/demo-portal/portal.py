@@ -537,8 +537,8 @@ PAY_CONTENT = """
 PAY_SCRIPT = """
 <script>
 var amounts = [10, 50, 100, 500], chosen = 50;
-function drawQr(seed) {
-  var c = document.getElementById('qr').getContext('2d'), n = 25, s = seed * 9301 + 49297;
+function drawQr(salt) {
+  var c = document.getElementById('qr').getContext('2d'), n = 25, s = salt * 9301 + 49297;
   c.fillStyle = '#fff'; c.fillRect(0, 0, n, n); c.fillStyle = '#0c1838';
   for (var y = 0; y < n; y++) for (var x = 0; x < n; x++) {
     s = (s * 9301 + 49297) % 233280;

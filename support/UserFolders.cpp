@@ -1,4 +1,4 @@
-#include "support/SpecialFolders.h"
+#include "support/UserFolders.h"
 
 #include "support/FileUtils.h"
 #include "support/TextUtils.h"
