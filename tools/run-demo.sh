@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/setup.sh
 cmake -S . -B build -G Ninja
-cmake --build build
+cmake --build build --target velmoor
 if [ -f tools/demo-portal/portal.py ]; then
   port=${VELMOOR_DEMO_PORT:-8765}
   python3 tools/demo-portal/portal.py --port "$port" &
