@@ -327,13 +327,44 @@ void CGtkWebView::OnLoadChanged(WebKitWebView* view, WebKitLoadEvent event, gpoi
     }
 }
 
-gboolean CGtkWebView::OnLoadFailed(WebKitWebView*, WebKitLoadEvent, gchar*, GError* error, gpointer self)
+namespace {
+
+// Shown in place of the engine's plain error text when a page cannot be reached; the failed
+// address stays the page's address, and the button loads it again.
+std::string UnreachablePage(const char* uri)
 {
-    // A load given up (stopped, replaced by another) leaves no document; a failed one shows the
-    // engine's error page, which is a document.
+    gchar* target = g_markup_escape_text(uri ? uri : "", -1);
+    std::string html =
+        "<!DOCTYPE html><html><head><meta charset=\"utf-8\"><style>"
+        "html,body{margin:0;height:100%;background:#0b1030;color:#d9dcf0;font:14px sans-serif;overflow:hidden}"
+        "div{position:absolute;top:50%;left:0;right:0;transform:translateY(-50%);text-align:center}"
+        "h1{color:#f0d27a;font-size:18px;font-weight:normal;margin:0 0 12px}p{margin:4px 0 18px;color:#9aa0c8}"
+        "a{background:#2a3470;color:#f0d27a;border:1px solid #f0d27a;border-radius:4px;padding:6px 18px;"
+        "text-decoration:none}a:hover{background:#3a4690}"
+        "</style></head><body><div><h1>无法连接到服务器</h1><p>请检查网络连接后重试。</p>"
+        "<a href=\"";
+    html += target;
+    html += "\">重新连接</a></div></body></html>";
+    g_free(target);
+    return html;
+}
+
+}  // namespace
+
+gboolean CGtkWebView::OnLoadFailed(WebKitWebView* view, WebKitLoadEvent, gchar* uri, GError* error, gpointer self)
+{
+    // A load given up (stopped, replaced by another) leaves no document; a failed one shows an
+    // error page, which is a document.
     if (g_error_matches(error, WEBKIT_NETWORK_ERROR, WEBKIT_NETWORK_ERROR_CANCELLED) ||
-        g_error_matches(error, WEBKIT_POLICY_ERROR, WEBKIT_POLICY_ERROR_FRAME_LOAD_INTERRUPTED_BY_POLICY_CHANGE))
+        g_error_matches(error, WEBKIT_POLICY_ERROR, WEBKIT_POLICY_ERROR_FRAME_LOAD_INTERRUPTED_BY_POLICY_CHANGE)) {
         static_cast<CGtkWebView*>(self)->m_noDocument = true;
+        return FALSE;
+    }
+    if (error->domain == WEBKIT_NETWORK_ERROR || error->domain == G_IO_ERROR || error->domain == G_RESOLVER_ERROR ||
+        error->domain == G_TLS_ERROR) {
+        webkit_web_view_load_alternate_html(view, UnreachablePage(uri).c_str(), uri, nullptr);
+        return TRUE;
+    }
     return FALSE;
 }
 
