@@ -203,6 +203,20 @@ TEST_F(AccessPageE2e, NewWindowLinksGoToTheDefaultBrowserOnlyForWebAddresses)
     EXPECT_EQ(g_pMainWnd->GameWindow, nullptr);
 }
 
+TEST_F(AccessPageE2e, AnUnreachablePageShowsANoticeThatLoadsItAgain)
+{
+    // Nothing listens on this loopback port (the demo portal took another one).
+    const std::string unreachable = "http://127.0.0.1:59998/game/s/wdAccess/?name=tavu";
+    Page().Navigate2(unreachable);
+    ASSERT_TRUE(WaitFor([this] { return Eval("document.body.innerText.indexOf('无法连接到服务器') >= 0") == "true"; }));
+    EXPECT_EQ(Eval("document.querySelector('a').getAttribute('href')"), unreachable);
+    EXPECT_EQ(Page().CurrentUrl(), unreachable) << "the failed address stays the page's, so a reload tries it";
+    Page().Navigate2(Dialog().HomeUrl());
+    ASSERT_TRUE(WaitFor([this] {
+        return Eval("location.href") == Dialog().HomeUrl() && Eval("document.readyState") == "complete";
+    }));
+}
+
 TEST_F(AccessPageE2e, CacheClearingKeepsCookies)
 {
     Eval("document.cookie='keep=1; max-age=3600; path=/'; localStorage.setItem('gone','1'); 1");
