@@ -311,9 +311,14 @@ gboolean CGtkWindow::OnKey(GtkWidget*, GdkEventKey* event, gpointer self)
 gboolean CGtkWindow::OnDelete(GtkWidget*, GdkEvent*, gpointer self)
 {
     auto* me = static_cast<CGtkWindow*>(self);
-    // The window manager's close is the system menu's close; the program decides what follows.
-    if (me->m_wnd.IsWindow())
-        me->m_wnd.SendMessage(WM_SYSCOMMAND, SC_CLOSE, 0);
+    // Window managers keep Alt+F4 for themselves and turn it into this request, so it is offered
+    // as Alt+F4 first (windows that reserve the key ask before closing); otherwise it is the
+    // system menu's close. Either way the program decides what follows.
+    const HWND hwnd = me->m_wnd.GetSafeHwnd();
+    if (hwnd == kNoWindow || me->Dispatch(WM_SYSKEYDOWN, VK_F4, 0))
+        return TRUE;
+    if (CWnd* wnd = CWnd::FromHandle(hwnd))
+        wnd->SendMessage(WM_SYSCOMMAND, SC_CLOSE, 0);
     return TRUE;
 }
 
