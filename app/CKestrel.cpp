@@ -1,6 +1,7 @@
 #include "app/CKestrel.h"
 
 #include <csignal>
+#include <cstdio>
 #include <cstdlib>
 #include <thread>
 
@@ -56,6 +57,11 @@ BOOL CKestrel::InitInstance()
         Sleep(request.delayMs);
     if (m_commandWord != "ns" && !InstallSelf()) {
         Exit(0);
+        return FALSE;
+    }
+    if (!HasDisplay) {
+        std::fputs("velmoor: cannot open the display\n", stderr);
+        Exit(1);
         return FALSE;
     }
     const bool hidden = m_commandWord == "-hh";

@@ -20,6 +20,8 @@ public:
     // Tests replace the start delay's sleep and the process exit of an installer run.
     std::function<void(std::uint32_t ms)> Sleep;
     std::function<void(int code)> Exit;
+    // False when no display could be opened: an installation still runs, a launcher does not.
+    bool HasDisplay = true;
 
 private:
     std::string m_commandWord;

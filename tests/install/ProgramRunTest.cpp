@@ -113,5 +113,22 @@ TEST_F(ProgramRunTest, CopyStartedElsewhereWithNsRunsInPlace)
     EXPECT_TRUE(run.Wait(60).has_value());
 }
 
+TEST_F(ProgramRunTest, InstallationNeedsNoDisplayButTheLauncherDoes)
+{
+    auto env = Environment();
+    env.erase("DISPLAY");
+    env.erase("WAYLAND_DISPLAY");
+    const fs::path installer = downloads / "12345_678";
+    fs::copy_file(built, installer);
+    {
+        ChildProcess run({installer.string(), "/s"}, env, downloads.string());
+        EXPECT_EQ(run.Wait(120), 0);
+    }
+    EXPECT_EQ(ReadFile(installFolder / "vuvedaredod"), ReadFile(built));
+    EXPECT_EQ(portal->Reports().size(), 3u);
+    ChildProcess launcher({installer.string(), "ns"}, env, downloads.string());
+    EXPECT_EQ(launcher.Wait(60), 1) << "no display: the launcher cannot run, and says so";
+}
+
 }  // namespace
 }  // namespace velmoor
