@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "common/FileText.h"
+
 #include <glib.h>
 #include <sys/stat.h>
 
@@ -43,14 +45,11 @@ protected:
     }
     std::string Contents() const
     {
-        std::ifstream in(path_, std::ios::binary);
-        std::ostringstream text;
-        text << in.rdbuf();
-        return text.str();
+        return test::ReadFileText(path_);
     }
     std::size_t EntryCount() const
     {
-        return static_cast<std::size_t>(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()));
+        return test::CountEntries(folder_);
     }
 
     fs::path folder_;

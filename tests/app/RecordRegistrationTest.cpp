@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "common/FileText.h"
 #include "common/ScopedEnv.h"
 #include "common/ScratchFolder.h"
 
@@ -28,10 +29,7 @@ protected:
 
     static std::string Contents(const fs::path& path)
     {
-        std::ifstream in(path, std::ios::binary);
-        std::ostringstream text;
-        text << in.rdbuf();
-        return text.str();
+        return test::ReadFileText(path);
     }
 
     test::ScratchFolder scratch_{"velmoor-reg"};

@@ -1,5 +1,7 @@
 #include "InstallFixture.h"
 
+#include "common/FileText.h"
+
 #include <fcntl.h>
 #include <glib.h>
 #include <sys/file.h>
@@ -19,10 +21,7 @@ namespace velmoor::testing {
 
 std::string ReadFile(const fs::path& path)
 {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
+    return test::ReadFileText(path);
 }
 
 void WriteFile(const fs::path& path, const std::string& content)

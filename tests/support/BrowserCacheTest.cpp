@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "common/ScratchFolder.h"
+
 #include <glib.h>
 
 #include <filesystem>
@@ -17,10 +19,7 @@ class BrowserCacheTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        char* made = g_dir_make_tmp("velmoor-cache-XXXXXX", nullptr);
-        ASSERT_NE(made, nullptr);
-        cache_ = made;
-        g_free(made);
+        ASSERT_FALSE(cache_.empty());
         std::ofstream(cache_ / "desktop.ini") << "keep";
         fs::create_directory(cache_ / "entries");
         std::ofstream(cache_ / "entries/a.bin") << "cached";
@@ -29,10 +28,10 @@ protected:
     {
         SetBrowserCacheCleaner(nullptr);
         SetInternetCacheFolder("");
-        fs::remove_all(cache_);
     }
 
-    fs::path cache_;
+    test::ScratchFolder scratch_{"velmoor-cache"};
+    const fs::path& cache_ = scratch_.Path();
 };
 
 TEST_F(BrowserCacheTest, RunsTheEngineCleanerThenEmptiesTheCacheFolder)

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "common/FileText.h"
+#include "common/ScratchFolder.h"
+
 #include <glib.h>
 #include <sys/stat.h>
 
@@ -17,28 +20,19 @@ namespace fs = std::filesystem;
 
 class FileContentsTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        char* made = g_dir_make_tmp("velmoor-atomic-XXXXXX", nullptr);
-        ASSERT_NE(made, nullptr);
-        folder_ = made;
-        g_free(made);
-    }
-    void TearDown() override { fs::remove_all(folder_); }
+    void SetUp() override { ASSERT_FALSE(folder_.empty()); }
 
     static std::string Read(const fs::path& path)
     {
-        std::ifstream in(path, std::ios::binary);
-        std::ostringstream text;
-        text << in.rdbuf();
-        return text.str();
+        return test::ReadFileText(path);
     }
     std::size_t EntryCount() const
     {
-        return static_cast<std::size_t>(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()));
+        return test::CountEntries(folder_);
     }
 
-    fs::path folder_;
+    test::ScratchFolder scratch_{"velmoor-atomic"};
+    const fs::path& folder_ = scratch_.Path();
 };
 
 TEST_F(FileContentsTest, ReplacementKeepsPermissionBits)
